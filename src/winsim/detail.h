@@ -1,6 +1,7 @@
 // Shared between the parts of the simulated Windows; not for tests or program code.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "winsim/winapi.h"
@@ -11,5 +12,12 @@ namespace winsim::detail {
 void ResetMci();
 // Reports a broken expectation of the simulation (the failure hook of sim.h).
 [[noreturn]] void Fail(const std::string& what);
+
+// A modal loop that lasts `ms` (a message box, a menu): the clock moves on, and queued messages,
+// due timers and scripted actions are dispatched meanwhile, as in the real modal loops.
+void ModalWait(std::uint32_t ms);
+// The thread is blocked for `ms` (a request that waits for a device): the clock moves on and
+// nothing runs; what came due runs at the next wait.
+void BlockFor(std::uint32_t ms);
 
 }  // namespace winsim::detail
