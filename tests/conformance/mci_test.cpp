@@ -385,5 +385,6 @@ TEST_F(SimulatedDrive, InjectedFaultsAndTheRecordOfRequests) {
     EXPECT_EQ(records[4].track, 2u);
 }
 
-}  // namespace
 #endif
+
+}  // namespace
