@@ -7,14 +7,18 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
+    DestroyComponents();
+    if (owner_ != nullptr) {
+        auto& siblings = owner_->owned_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+}
+
+void TComponent::DestroyComponents() {
     while (!owned_.empty()) {
         TComponent* last = owned_.back();
         owned_.pop_back();
         last->owner_ = nullptr;
         delete last;
-    }
-    if (owner_ != nullptr) {
-        auto& siblings = owner_->owned_;
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }
 }

@@ -5,14 +5,14 @@
 #include <vector>
 
 class TObject {
-public:
+  public:
     virtual ~TObject() = default;
 };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 
 class TComponent : public TObject {
-public:
+  public:
     explicit TComponent(TComponent* owner);
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
@@ -20,7 +20,11 @@ public:
 
     TComponent* Owner() const { return owner_; }
 
-private:
+  protected:
+    // Releases the owned components now, for an owner whose own state they still reach.
+    void DestroyComponents();
+
+  private:
     TComponent* owner_;
     std::vector<TComponent*> owned_;
 };
