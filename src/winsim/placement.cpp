@@ -36,7 +36,8 @@ BOOL WINAPI ShowWindow(HWND hwnd, int showCommand) {
     if (w == nullptr) return FALSE;
     bool wasVisible = (w->style & WS_VISIBLE) != 0;
     bool show = showCommand != SW_HIDE;
-    if (show == wasVisible) return wasVisible;
+    // Only SW_SHOWNA goes through the motions for a window that is already visible.
+    if (show == wasVisible && showCommand != SW_SHOWNA) return wasVisible;
     SendMessageW(hwnd, WM_SHOWWINDOW, show, 0);
     UINT flags = SWP_NOMOVE | SWP_NOSIZE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
     bool activate = showCommand == SW_SHOW || showCommand == SW_SHOWNORMAL;
