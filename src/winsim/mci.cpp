@@ -339,6 +339,8 @@ MCIERROR Carry(CdDrive& drive, MCIDEVICEID id, UINT msg, DWORD_PTR flags, DWORD_
     Device* device = FindDevice(drive, id);
     if (device == nullptr) return MCIERR_INVALID_DEVICE_ID;
     if (drive.refuse) return MCIERR_HARDWARE;
+    // The CD-audio driver has no resume: a paused disc plays on only by a new play.
+    if (msg == MCI_RESUME) return MCIERR_UNSUPPORTED_FUNCTION;
     if ((flags & MCI_NOTIFY) && msg != MCI_PLAY) Unmodelled("a completion notice but for a play");
     switch (msg) {
         case MCI_CLOSE:
@@ -359,9 +361,6 @@ MCIERROR Carry(CdDrive& drive, MCIDEVICEID id, UINT msg, DWORD_PTR flags, DWORD_
         case MCI_PAUSE:
             if (!drive.doorOpen) Halt(drive, Playback::Paused);
             return 0;
-        case MCI_RESUME:
-            // The CD-audio driver has no resume: a paused disc plays on only by a new play.
-            return MCIERR_UNSUPPORTED_FUNCTION;
         default:
             Unmodelled("the request " + std::to_string(msg));
     }
