@@ -6,10 +6,14 @@
 
 namespace {
 
+class ProbeForm;
+ProbeForm* Probe = nullptr;
+
 class ProbeForm : public TForm {
   public:
-    using TForm::TForm;
+    explicit ProbeForm(TComponent* owner) : TForm(owner), globalWhileConstructed(Probe) {}
     void ReadLayout() override {
+        globalWhileLaidOut = Probe;
         if (failLayout) throw Exception("layout");
         SetBounds(10, 20, 30, 40);
         OnCreate = onCreate;
@@ -19,12 +23,12 @@ class ProbeForm : public TForm {
         TForm::Dispatch(message);
     }
     int positionRequests = 0;
+    ProbeForm* globalWhileConstructed;
+    ProbeForm* globalWhileLaidOut = nullptr;
 
     static inline bool failLayout = false;
     static inline TNotifyEvent onCreate;
 };
-
-ProbeForm* Probe = nullptr;
 
 class CreateFormTest : public ::testing::Test {
   protected:
@@ -52,6 +56,8 @@ TEST_F(CreateFormTest, CreationHandlerSeesTheFormThroughItsGlobalBeforeItIsMainF
         handleThen = Probe->HandleAllocated();
     };
     Application->CreateForm(Probe);
+    EXPECT_EQ(Probe->globalWhileConstructed, Probe);
+    EXPECT_EQ(Probe->globalWhileLaidOut, Probe);
     EXPECT_NE(seen, nullptr);
     EXPECT_EQ(seen, Probe);
     EXPECT_EQ(mainFormThen, nullptr);
