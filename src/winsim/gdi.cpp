@@ -205,20 +205,21 @@ BOOL WINAPI DeleteObject(HGDIOBJ object) {
     return winsim::brushes.erase(brush) != 0;
 }
 
+// The default scheme of the reference platform (Wine 8), which the conformance suite pins.
 DWORD WINAPI GetSysColor(int index) {
     switch (index) {
         case COLOR_WINDOWTEXT:
             return RGB(0, 0, 0);
         case COLOR_BTNFACE:
-            return RGB(192, 192, 192);
+            return RGB(245, 245, 245);
         case COLOR_BTNSHADOW:
-            return RGB(128, 128, 128);
+            return RGB(166, 166, 166);
         case COLOR_BTNHIGHLIGHT:
             return RGB(255, 255, 255);
         case COLOR_3DDKSHADOW:
-            return RGB(0, 0, 0);
+            return RGB(106, 106, 106);
         case COLOR_3DLIGHT:
-            return RGB(192, 192, 192);
+            return RGB(227, 227, 227);
         default:
             return 0;
     }
