@@ -118,11 +118,11 @@ struct MciRecord {
     MCIDEVICEID device;
     UINT msg;
     DWORD_PTR flags;
-    DWORD item;        // MCI_STATUS / MCI_GETDEVCAPS item
-    DWORD track;       // MCI_STATUS with MCI_TRACK
-    DWORD from;        // MCI_PLAY with MCI_FROM
-    DWORD to;          // MCI_PLAY / MCI_SEEK with MCI_TO
-    DWORD timeFormat;  // MCI_SET with MCI_SET_TIME_FORMAT
+    DWORD item;              // MCI_STATUS / MCI_GETDEVCAPS item
+    DWORD track;             // MCI_STATUS with MCI_TRACK
+    DWORD from;              // MCI_PLAY with MCI_FROM
+    DWORD to;                // MCI_PLAY / MCI_SEEK with MCI_TO
+    DWORD timeFormat;        // MCI_SET with MCI_SET_TIME_FORMAT
     std::string deviceType;  // MCI_OPEN with MCI_OPEN_TYPE
     MCIERROR result;
 };
