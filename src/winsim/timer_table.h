@@ -8,6 +8,7 @@
 
 namespace winsim::detail {
 
+// When the next timer comes due, later than now; a timer already due has its tick pending.
 std::optional<std::uint32_t> NextTimerDue();
 // The WM_TIMER of the earliest due timer that passes the filter. Taking it (`remove`) starts the
 // timer's next period, so a timer has at most one WM_TIMER pending.

@@ -35,7 +35,7 @@ namespace detail {
 std::optional<std::uint32_t> NextTimerDue() {
     std::optional<std::uint32_t> next;
     for (const Timer& t : timers) {
-        if (!next || t.due < *next) next = t.due;
+        if (t.due > ClockNow() && (!next || t.due < *next)) next = t.due;
     }
     return next;
 }
