@@ -46,6 +46,23 @@ const ButtonLayout kButtons[] = {
     {&TForm1::PauseB, 90, kPauseGlyph, blGlyphLeft, false, &TForm1::Pause1Click},
 };
 
+struct PlayerLayout {
+    int left;
+    int top;
+    int width;
+    int height;
+    bool visible;
+    bool showHint;
+    bool parentShowHint;
+    int tabOrder;
+    TMPDeviceTypes deviceType;
+    bool shareable;
+    bool autoOpen;
+};
+
+const PlayerLayout kPlayer{0, 15, 169, 20, false, false, false, 0, dtCDAudio, true, false};
+const TMPBtnSet kPlayerButtons{btPlay, btPause, btStop, btNext, btPrev, btEject};
+
 constexpr unsigned kTimerInterval = 100;
 
 struct MenuLayout {
@@ -101,8 +118,19 @@ TNotifyEvent Bind(TForm1* form, Handler handler) {
 
 void TForm1::ReadLayout() {
     Player = new TMediaPlayer(this);
-    Player->SetDeviceType(dtCDAudio);
-    Player->SetShareable(true);
+    Player->SetLeft(kPlayer.left);
+    Player->SetTop(kPlayer.top);
+    Player->SetWidth(kPlayer.width);
+    Player->SetHeight(kPlayer.height);
+    Player->SetVisible(kPlayer.visible);
+    Player->SetShowHint(kPlayer.showHint);
+    Player->SetParentShowHint(kPlayer.parentShowHint);
+    Player->SetTabOrder(kPlayer.tabOrder);
+    Player->SetDeviceType(kPlayer.deviceType);
+    Player->SetShareable(kPlayer.shareable);
+    Player->SetAutoOpen(kPlayer.autoOpen);
+    Player->SetEnabledButtons(kPlayerButtons);
+    Player->SetVisibleButtons(kPlayerButtons);
 
     PopupMenu1 = new TPopupMenu(this);
     TMenuItem* parents[3] = {PopupMenu1->Items(), nullptr, nullptr};

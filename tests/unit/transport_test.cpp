@@ -179,3 +179,40 @@ TEST_F(TransportTest, NextAndPreviousWriteThePositionIntoTheTrackCaption) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TransportTest, EachButtonOfTheStripRunsItsCommand) {
+    ShowButtons();
+    ClickAt(52, 7);  // next
+    EXPECT_EQ(Form1->Track->Caption(), IntToStr(static_cast<int>(MCI_MAKE_TMSF(2, 0, 0, 0))));
+    ClickAt(67, 7);  // previous
+    EXPECT_EQ(winsim::Drive().position, static_cast<DWORD>(MCI_MAKE_TMSF(1, 0, 0, 0)));
+    ClickAt(22, 7);  // play
+    EXPECT_EQ(winsim::Drive().mode, static_cast<DWORD>(MCI_MODE_PLAY));
+    ClickAt(22, 7);  // pause
+    EXPECT_EQ(winsim::Drive().mode, static_cast<DWORD>(MCI_MODE_PAUSE));
+    ClickAt(82, 7);  // eject
+    EXPECT_TRUE(winsim::Drive().doorOpen);
+    ClickAt(37, 7);  // stop
+    EXPECT_FALSE(winsim::Drive().open);
+    EXPECT_TRUE(winsim::MessageBoxes().empty());
+}
+
+// The player opens the CD-audio device, shareable, and only when a command asks for it.
+TEST_F(TransportTest, PlayerTakesItsLayoutSettings) {
+    const TMediaPlayer& player = *Form1->Player;
+    EXPECT_EQ(player.DeviceType(), dtCDAudio);
+    EXPECT_TRUE(player.Shareable());
+    EXPECT_FALSE(player.AutoOpen());
+    EXPECT_TRUE(player.AutoRewind());
+    EXPECT_FALSE(player.Visible());
+    const TMPBtnSet buttons{btPlay, btPause, btStop, btNext, btPrev, btEject};
+    EXPECT_EQ(player.EnabledButtons(), buttons);
+    EXPECT_EQ(player.VisibleButtons(), buttons);
+    EXPECT_TRUE(winsim::MciRequests().empty());
+    EXPECT_EQ(Form1->Timer1->Interval(), 100u);
+    EXPECT_TRUE(Form1->Timer1->Enabled());
+}
+
+}  // namespace
