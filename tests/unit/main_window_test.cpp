@@ -26,6 +26,21 @@ TEST_F(MainWindowTest, FirstShowingCentresTheFifteenPixelSquare) {
     EXPECT_EQ(GetWindowLongW(Form1->Handle(), GWL_STYLE) & WS_CAPTION, 0);
 }
 
+TEST_F(MainWindowTest, CentringDiscardsRemaindersAndNeverGoesOffTheScreenTopLeft) {
+    struct Case {
+        int screenWidth, screenHeight, left, top;
+    };
+    for (const Case& c : {Case{1281, 1025, 633, 505}, Case{20, 10, 2, 0}, Case{10, 16, 0, 0}}) {
+        SCOPED_TRACE(c.screenWidth);
+        TearDown();
+        SetUp();
+        winsim::SetScreenSize(c.screenWidth, c.screenHeight);
+        Start();
+        EXPECT_EQ(WindowRect().left, c.left);
+        EXPECT_EQ(WindowRect().top, c.top);
+    }
+}
+
 TEST_F(MainWindowTest, LaterShowingsDoNotCentreAgain) {
     Start();
     Form1->SetBounds(3, 4, 15, 15);
