@@ -20,9 +20,6 @@ class TMenuItem : public TComponent {
     void SetChecked(bool checked);
 
     void Add(TMenuItem* item);
-    int Count() const { return static_cast<int>(items_.size()); }
-    TMenuItem* Items(int index) const { return items_[static_cast<size_t>(index)]; }
-    TMenuItem* Parent() const { return parent_; }
 
     // Fired by a choice of the item, or, for an item with a submenu, as the submenu opens.
     TNotifyEvent OnClick;
