@@ -28,6 +28,20 @@ HWND WindowAt(int x, int y) {
 
 }  // namespace winsim::detail
 
+namespace {
+
+// Nothing lies above it among the windows of its band (topmost or not).
+bool AtTheTop(const winsim::detail::Window& window) {
+    for (HWND hwnd : winsim::detail::WindowHandles()) {
+        const winsim::detail::Window* other = winsim::detail::FindWindow(hwnd);
+        bool sameBand = ((other->exStyle ^ window.exStyle) & WS_EX_TOPMOST) == 0;
+        if (sameBand && other->zOrder > window.zOrder) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 using winsim::detail::FindWindow;
 using winsim::detail::Window;
 
@@ -66,6 +80,12 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
     if (pos.x == old.left && pos.y == old.top) pos.flags |= SWP_NOMOVE;
     if (pos.cx == winsim::detail::Width(old) && pos.cy == winsim::detail::Height(old)) {
         pos.flags |= SWP_NOSIZE;
+    }
+    // Asked to go where it already is, it does not move in the stacking order.
+    bool topmost = (w->exStyle & WS_EX_TOPMOST) != 0;
+    if ((pos.hwndInsertAfter == HWND_TOP || (pos.hwndInsertAfter == HWND_TOPMOST && topmost)) &&
+        AtTheTop(*w)) {
+        pos.flags |= SWP_NOZORDER;
     }
     bool visible = (w->style & WS_VISIBLE) != 0;
     if (visible) pos.flags &= ~SWP_SHOWWINDOW;

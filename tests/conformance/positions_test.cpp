@@ -126,4 +126,33 @@ TEST(SetWindowPos, ShowsAndHidesWithoutWmShowWindow) {
                                  WM_WINDOWPOSCHANGED}));
 }
 
+TEST(SetWindowPos, TopmostChangesTheStackingOnlyWhenNotOnTopAlready) {
+    const UINT still = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    RecordedWindow window(kRect, WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
+    ShowWindow(window.get(), SW_SHOWNA);
+    Forget();
+    SetWindowPos(window.get(), HWND_TOPMOST, 0, 0, 0, 0, still);
+    EXPECT_EQ(MessagesOf(window.get()), std::vector<UINT>{WM_WINDOWPOSCHANGING});
+
+    RecordedWindow above(kRect, WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
+    ShowWindow(above.get(), SW_SHOWNA);
+    SetWindowPos(above.get(), HWND_TOPMOST, 0, 0, 0, 0, still);
+    Forget();
+    SetWindowPos(window.get(), HWND_TOPMOST, 0, 0, 0, 0, still);
+    EXPECT_EQ(MessagesOf(window.get()),
+              (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED}));
+}
+
+TEST(SetWindowPos, WithoutNoActivateItMakesTheWindowTheForegroundWindow) {
+    RecordedWindow first(kRect, WS_POPUP, WS_EX_TOOLWINDOW);
+    RecordedWindow second(RECT{300, 300, 400, 400}, WS_POPUP, WS_EX_TOOLWINDOW);
+    ShowWindow(first.get(), SW_SHOW);
+    ShowWindow(second.get(), SW_SHOWNA);
+    ASSERT_EQ(GetForegroundWindow(), first.get());
+    SetWindowPos(second.get(), nullptr, 310, 300, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(GetForegroundWindow(), first.get());
+    SetWindowPos(second.get(), nullptr, 320, 300, 100, 100, SWP_NOZORDER);
+    EXPECT_EQ(GetForegroundWindow(), second.get());
+}
+
 }  // namespace

@@ -43,7 +43,9 @@ LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-void Register() {
+}  // namespace
+
+LPCWSTR RecordingClass() {
     // Already there from an earlier test on the real platform; gone after a reset natively.
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -51,13 +53,11 @@ void Register() {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = W(className);
     RegisterClassExW(&windowClass);
+    return W(className);
 }
 
-}  // namespace
-
 RecordedWindow::RecordedWindow(RECT rect, DWORD style, DWORD exStyle, HWND owner, void* param) {
-    Register();
-    hwnd_ = CreateWindowExW(exStyle, W(className), nullptr, style, rect.left, rect.top,
+    hwnd_ = CreateWindowExW(exStyle, RecordingClass(), nullptr, style, rect.left, rect.top,
                             rect.right - rect.left, rect.bottom - rect.top, owner, nullptr,
                             GetModuleHandleW(nullptr), param);
 }

@@ -25,6 +25,9 @@ struct Seen {
 // A test may answer some messages itself: return true and set the result.
 using Handler = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT*)>;
 
+// The recording class, registered.
+LPCWSTR RecordingClass();
+
 // A window of the recording class, destroyed when it goes out of scope.
 class RecordedWindow {
   public:

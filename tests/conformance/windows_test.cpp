@@ -160,4 +160,34 @@ TEST(Windows, ShowingWithActivationMakesTheWindowTheForegroundWindow) {
     EXPECT_EQ(GetForegroundWindow(), window.get());
 }
 
+TEST(Windows, CreatedVisibleItIsShownAfterCreation) {
+    Forget();
+    RecordedWindow window(kRect, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(IsWindowVisible(window.get()));
+    EXPECT_EQ(MessagesOf(window.get()),
+              (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW,
+                                 WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED}));
+}
+
+TEST(Windows, DestroyingAVisibleWindowHidesItFirst) {
+    RecordedWindow window(kRect, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW);
+    HWND hwnd = window.get();
+    Forget();
+    DestroyWindow(hwnd);
+    EXPECT_EQ(MessagesOf(hwnd), (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED,
+                                                   WM_DESTROY, WM_NCDESTROY}));
+}
+
+TEST(Windows, APopupWithDefaultPlacementHasNoSize) {
+    HWND hwnd = CreateWindowExW(0, conformance::RecordingClass(), nullptr, WS_POPUP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(hwnd, nullptr);
+    RECT rect{1, 1, 1, 1};
+    GetWindowRect(hwnd, &rect);
+    EXPECT_EQ((std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom}),
+              (std::vector<LONG>{0, 0, 0, 0}));
+    DestroyWindow(hwnd);
+}
+
 }  // namespace
