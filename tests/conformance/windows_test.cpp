@@ -190,4 +190,15 @@ TEST(Windows, APopupWithDefaultPlacementHasNoSize) {
     DestroyWindow(hwnd);
 }
 
+TEST(Windows, AnEmptyCaptionedWindowHasAnEmptyClientArea) {
+    RecordedWindow window(RECT{640, 512, 640, 512}, WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    RECT rect{1, 1, 1, 1};
+    GetWindowRect(window.get(), &rect);
+    EXPECT_EQ((std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom}),
+              (std::vector<LONG>{640, 512, 640, 512}));
+    GetClientRect(window.get(), &rect);
+    EXPECT_EQ((std::vector<LONG>{rect.left, rect.top, rect.right, rect.bottom}),
+              (std::vector<LONG>{0, 0, 0, 0}));
+}
+
 }  // namespace
