@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "winsim/reset_parts.h"
@@ -14,9 +15,10 @@ namespace {
 
 UINT ansiCodePage = 932;
 
+UINT Resolved(UINT codePage) { return codePage == CP_ACP ? ansiCodePage : codePage; }
+
 const char* IconvName(UINT codePage) {
-    if (codePage == CP_ACP) codePage = ansiCodePage;
-    switch (codePage) {
+    switch (Resolved(codePage)) {
         case 932:
             return "CP932";
         case 1252:
@@ -26,10 +28,10 @@ const char* IconvName(UINT codePage) {
     }
 }
 
-// Converts all of `in`; a unit that has no counterpart becomes `fallback`, and the conversion
-// goes on after it, as the platform does without its strict flags.
+// Converts all of `in`; a unit that has no counterpart becomes what `fallback` makes of its
+// first byte, and the conversion goes on after it, as the platform does without strict flags.
 std::string Convert(const char* to, const char* from, const std::string& in, std::size_t unitSize,
-                    const std::string& fallback, bool* fellBack) {
+                    const std::function<std::string(char)>& fallback, bool* fellBack) {
     iconv_t cd = iconv_open(to, from);
     std::string out;
     char buffer[256];
@@ -42,9 +44,9 @@ std::string Convert(const char* to, const char* from, const std::string& in, std
         out.append(buffer, outPtr);
         if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
             std::size_t skip = std::min(unitSize, inLeft);
+            out += fallback(*inPtr);
             inPtr += skip;
             inLeft -= skip;
-            out += fallback;
             *fellBack = true;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
@@ -72,9 +74,13 @@ int WINAPI MultiByteToWideChar(UINT codePage, DWORD, LPCSTR text, int bytes, LPW
     if (name == nullptr || text == nullptr || bytes == 0 || bytes < -1 || wideChars < 0) return 0;
     // A length of -1 takes the text up to and with its terminator.
     std::string in(text, bytes == -1 ? std::strlen(text) + 1 : static_cast<std::size_t>(bytes));
+    // A byte without a character: 932 shows the katakana middle dot, 1252 passes it through.
+    const bool shiftJis = winsim::Resolved(codePage) == 932;
+    auto fallback = [shiftJis](char byte) {
+        return shiftJis ? std::string("\xFB\x30", 2) : std::string{byte, '\0'};
+    };
     bool fellBack = false;
-    std::string utf16 =
-        winsim::Convert("UTF-16LE", name, in, 1, std::string("\x3F\x00", 2), &fellBack);
+    std::string utf16 = winsim::Convert("UTF-16LE", name, in, 1, fallback, &fellBack);
     int needed = static_cast<int>(utf16.size() / 2);
     if (wideChars == 0) return needed;
     if (wide == nullptr || needed > wideChars) return 0;
@@ -103,9 +109,10 @@ int WINAPI WideCharToMultiByte(UINT codePage, DWORD, LPCWSTR wide, int wideChars
         in += static_cast<char>(wide[i] & 0xFF);
         in += static_cast<char>(wide[i] >> 8);
     }
+    std::string replacement = defaultChar ? defaultChar : "?";
     bool fellBack = false;
-    std::string out =
-        winsim::Convert(name, "UTF-16LE", in, 2, defaultChar ? defaultChar : "?", &fellBack);
+    std::string out = winsim::Convert(
+        name, "UTF-16LE", in, 2, [&](char) { return replacement; }, &fellBack);
     if (usedDefault != nullptr) *usedDefault = fellBack;
     int needed = static_cast<int>(out.size());
     if (bytes == 0) return needed;

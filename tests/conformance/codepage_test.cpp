@@ -78,4 +78,9 @@ TEST(CodePages, AnUnmappableCharacterTakesTheDefaultAndSaysSo) {
     EXPECT_EQ(std::string(bytes), "a?b");
 }
 
+TEST(CodePages, BytesWithoutACharacterAreReplacedOrPassedThrough) {
+    EXPECT_EQ(ToWide(932, "a\x95"), u"a\u30FB") << "an incomplete double-byte character";
+    EXPECT_EQ(ToWide(1252, "a\x81\x8D"), u"a\u0081\u008D") << "the holes of 1252";
+}
+
 }  // namespace
