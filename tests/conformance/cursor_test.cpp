@@ -48,4 +48,15 @@ TEST(Capture, GoesToOneWindowAndTellsTheOneThatLosesIt) {
     EXPECT_EQ(conformance::Log().back().lParam, 0);
 }
 
+TEST(Capture, EndsWithTheWindowThatHeldIt) {
+    HWND hwnd = nullptr;
+    {
+        RecordedWindow window(RECT{10, 10, 50, 50}, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW);
+        hwnd = window.get();
+        SetCapture(hwnd);
+        ASSERT_EQ(GetCapture(), hwnd);
+    }
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 }  // namespace

@@ -99,4 +99,27 @@ TEST(Gdi, ASystemColourBrushPaintsItsColour) {
     ReleaseDC(window.get(), dc);
 }
 
+LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+TEST(Gdi, TheClassBackgroundIsPaintedWhenTheWindowFirstShows) {
+    static const HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = PlainProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = blue;
+    windowClass.lpszClassName = conformance::W(u"QuilletConformanceBlue");
+    RegisterClassExW(&windowClass);
+    HWND hwnd =
+        CreateWindowExW(WS_EX_TOOLWINDOW, windowClass.lpszClassName, nullptr, WS_POPUP, kRect.left,
+                        kRect.top, 90, 15, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(hwnd, SW_SHOWNA);
+    UpdateWindow(hwnd);
+    EXPECT_EQ(PixelOf(hwnd, 0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(PixelOf(hwnd, 89, 14), RGB(0, 0, 255));
+    DestroyWindow(hwnd);
+}
+
 }  // namespace

@@ -99,4 +99,10 @@ TEST(DefaultProcedure, PaintValidatesSoThatNoFurtherPaintComes) {
     EXPECT_FALSE(PeekMessageW(&msg, window.get(), WM_PAINT, WM_PAINT, PM_REMOVE));
 }
 
+TEST(Messages, NoneArePostedToAWindowThatIsGone) {
+    HWND gone = RecordedWindow(kRect).get();
+    EXPECT_FALSE(PostMessageW(gone, WM_USER, 0, 0));
+    EXPECT_EQ(SendMessageW(gone, WM_GETTEXTLENGTH, 0, 0), 0);
+}
+
 }  // namespace

@@ -101,7 +101,9 @@ TEST(Windows, WmShowWindowCarriesTheNewVisibility) {
 TEST(Windows, TextStylesAndUserData) {
     RecordedWindow window(kRect, WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
     HWND hwnd = window.get();
+    Forget();
     EXPECT_TRUE(SetWindowTextW(hwnd, W(u"Quillet \u518d\u751f\u4e2d")));
+    EXPECT_EQ(MessagesOf(hwnd), std::vector<UINT>{WM_SETTEXT}) << "the text goes by message";
     WCHAR text[32] = {};
     EXPECT_EQ(GetWindowTextW(hwnd, text, 32), 11);
     EXPECT_EQ(U(text), u"Quillet \u518d\u751f\u4e2d");
