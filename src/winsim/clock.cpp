@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "winsim/detail.h"
 #include "winsim/reset_parts.h"
 #include "winsim/sim.h"
 
@@ -52,8 +51,6 @@ bool RunDueScriptedAction() {
     action();
     return true;
 }
-
-void BlockFor(std::uint32_t ms) { now += ms; }
 
 void NoteScriptUsed() { lastScriptUse = now; }
 

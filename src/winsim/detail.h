@@ -16,8 +16,5 @@ void ResetMci();
 // A modal loop that lasts `ms` (a message box, a menu): the clock moves on, and queued messages,
 // due timers and scripted actions are dispatched meanwhile, as in the real modal loops.
 void ModalWait(std::uint32_t ms);
-// The thread is blocked for `ms` (a request that waits for a device): the clock moves on and
-// nothing runs; what came due runs at the next wait.
-void BlockFor(std::uint32_t ms);
 
 }  // namespace winsim::detail
