@@ -11,4 +11,7 @@ make_wine_prefix() {
     # code page nothing provides that font and Japanese texts show as empty boxes.
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAGothic /f \
         >/dev/null 2>&1
+    # Let this Wine end: one started later must not find it still bound to the screen (or the
+    # lack of one) that the prefix was made with.
+    wineserver -w
 }
