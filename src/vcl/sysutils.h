@@ -9,12 +9,12 @@ using AnsiString = std::string;
 // The platform's general exception. Its message is shown, followed by ".", in the error box
 // of the application object when it escapes an event handler.
 class Exception {
-public:
+  public:
     explicit Exception(AnsiString message) : message_(std::move(message)) {}
     virtual ~Exception() = default;
     const AnsiString& Message() const { return message_; }
 
-private:
+  private:
     AnsiString message_;
 };
 
