@@ -525,3 +525,10 @@ BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* init);
 // Media control interface.
 MCIERROR WINAPI mciSendCommandA(MCIDEVICEID device, UINT msg, DWORD_PTR flags, DWORD_PTR param);
 BOOL WINAPI mciGetErrorStringA(MCIERROR error, LPSTR text, UINT textSize);
+
+// The helper library's areas, one header each.
+#include "winsim/winapi_profile.h"
+#include "winsim/winapi_input.h"
+#include "winsim/winapi_files.h"
+#include "winsim/winapi_system.h"
+#include "winsim/winapi_drawing.h"

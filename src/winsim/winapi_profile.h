@@ -1,0 +1,2 @@
+// Profile files. Included at the end of winsim/winapi.h, after the types it uses.
+#pragma once
