@@ -46,7 +46,6 @@ as_root() {
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "setup: adding the i386 architecture for 32-bit Wine"
     as_root dpkg --add-architecture i386
-    as_root apt-get update
 fi
 
 mapfile -t missing < <(missing_packages)

@@ -49,19 +49,20 @@ poll() {
     done
 }
 
-# The visible window titled exactly "Quillet": the main window (the application's own window of
-# the same title stays hidden).
-main_window() { xdotool search --onlyvisible --name '^Quillet$' 2>/dev/null | head -n 1; }
+# The visible windows titled exactly "Quillet": the main window alone, as the application's own
+# window of the same title stays hidden.
+quillet_windows() { xdotool search --onlyvisible --name '^Quillet$' 2>/dev/null || true; }
 
 # Sets X, Y, WIDTH and HEIGHT to the window's place on the screen.
 geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
+# Whether a window titled "Quillet" has this place and size; sets window to it.
 has_geometry() {
-    local window
-    window=$(main_window)
-    [[ -n $window ]] || return 1
-    geometry_of "$window"
-    [[ "$X,$Y ${WIDTH}x$HEIGHT" == "$1,$2 ${3}x$4" ]]
+    for window in $(quillet_windows); do
+        geometry_of "$window"
+        [[ "$X,$Y ${WIDTH}x$HEIGHT" == "$1,$2 ${3}x$4" ]] && return 0
+    done
+    return 1
 }
 
 expect_geometry() {
@@ -111,15 +112,18 @@ error_box() { xdotool search --onlyvisible --name '^エラー$' 2>/dev/null | he
 error_box_is_open() { [[ -n $(error_box) ]]; }
 error_box_is_closed() { [[ -z $(error_box) ]]; }
 
-# Only the main window may be a client of the window manager: the application window is hidden
-# and menus are not managed, so nothing else could stand in a taskbar.
+# Of the program's windows only the main one may be a client of the window manager: the
+# application window is hidden and menus are not managed, so nothing else could stand in a
+# taskbar. Wine gives each window the process id of the program.
 expect_no_taskbar_button() {
-    local clients
-    clients=$(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*' || true)
-    if [[ $(wc -w <<<"$clients") -ne 1 || $((clients)) -ne $1 ]]; then
-        fail "the window manager lists other windows than the main one: $clients"
-    fi
-    echo "   only the main window is managed"
+    local client ours=()
+    for client in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*' || true); do
+        if [[ $(xprop -id "$client" _NET_WM_PID | grep -o '[0-9]*$') == "$pid" ]]; then
+            ours+=($((client)))
+        fi
+    done
+    [[ "${ours[*]}" == "$1" ]] || fail "the window manager lists other windows of the program: ${ours[*]}"
+    echo "   of the program's windows only the main one is managed"
 }
 
 step "a first start with the mode Pos stored, so that nothing moves the window"
@@ -130,11 +134,12 @@ pid=$!
 
 step "the 15x15 window appears at the centre of the screen"
 poll 30 has_geometry "$left" "$top" 15 15 || expect_geometry "$left" "$top" 15 15
-window=$(main_window)
 echo "   window ${WIDTH}x$HEIGHT at $X,$Y"
+main=$window
+[[ $(quillet_windows) == "$main" ]] || fail "another window titled Quillet is visible"
 [[ $(colours_in "15x15+$left+$top") == "#0000FF" ]] || fail "the square is not all blue"
 echo "   the square is blue"
-expect_no_taskbar_button "$window"
+expect_no_taskbar_button "$main"
 
 step "Button shows the strip of buttons: width 90, the left edge stays"
 choose b
@@ -163,7 +168,7 @@ step "Enter dismisses it; the window is unchanged"
 xdotool key Return
 poll 5 error_box_is_closed || fail "the error box is still open after Enter"
 expect_geometry "$left" "$top" 15 15
-expect_no_taskbar_button "$window"
+expect_no_taskbar_button "$main"
 
 step "Exit ends the program with exit code 0"
 choose x
