@@ -95,10 +95,10 @@ const MenuLayout kMenu[] = {
     {1, &TForm1::Exit1, "E&xit", &TForm1::Exit1Click},
 };
 
-TBitmap GlyphBitmap(const GlyphRows& rows) {
+TGlyphMap GlyphBitmap(const GlyphRows& rows) {
     const int width = static_cast<int>(rows.front().size());
     const int height = static_cast<int>(rows.size());
-    TBitmap bitmap(width, height, clWhite);
+    TGlyphMap bitmap(width, height, clWhite);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             if (rows[static_cast<size_t>(y)][static_cast<size_t>(x)] == '#') {

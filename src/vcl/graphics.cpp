@@ -1,4 +1,4 @@
 #include "vcl/graphics.h"
 
-TBitmap::TBitmap(int width, int height, TColor fill)
+TGlyphMap::TGlyphMap(int width, int height, TColor fill)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width * height), fill) {}

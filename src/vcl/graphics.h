@@ -1,4 +1,4 @@
-// Colours and the small pixel maps that picture buttons show.
+// Colours and the small pixel maps that picture buttons show as their glyphs.
 #pragma once
 
 #include <vector>
@@ -10,10 +10,10 @@ constexpr TColor clBlack = RGB(0, 0, 0);
 constexpr TColor clWhite = RGB(255, 255, 255);
 constexpr TColor clBlue = RGB(0, 0, 255);
 
-class TBitmap {
+class TGlyphMap {
   public:
-    TBitmap() = default;
-    TBitmap(int width, int height, TColor fill);
+    TGlyphMap() = default;
+    TGlyphMap(int width, int height, TColor fill);
 
     int Width() const { return width_; }
     int Height() const { return height_; }

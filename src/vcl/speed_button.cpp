@@ -17,7 +17,7 @@ bool Contains(const RECT& rect, int x, int y) {
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TControl(owner) {}
 
-void TSpeedButton::SetGlyph(const TBitmap& glyph) {
+void TSpeedButton::SetGlyph(const TGlyphMap& glyph) {
     glyph_ = glyph;
     Invalidate();
 }

@@ -14,8 +14,8 @@ class TSpeedButton : public TControl {
     explicit TSpeedButton(TComponent* owner);
 
     // The colour of the glyph's bottom-left pixel is transparent; every other pixel is drawn.
-    const TBitmap& Glyph() const { return glyph_; }
-    void SetGlyph(const TBitmap& glyph);
+    const TGlyphMap& Glyph() const { return glyph_; }
+    void SetGlyph(const TGlyphMap& glyph);
     TButtonLayout Layout() const { return layout_; }
     void SetLayout(TButtonLayout layout) { layout_ = layout; }
 
@@ -31,7 +31,7 @@ class TSpeedButton : public TControl {
     void PaintFrame(HDC dc, const RECT& r);
     void PaintGlyph(HDC dc, const RECT& r);
 
-    TBitmap glyph_;
+    TGlyphMap glyph_;
     TButtonLayout layout_ = blGlyphLeft;
     bool tracking_ = false;
     bool down_ = false;
