@@ -16,6 +16,7 @@ void Reset() {
     detail::ResetTooltips();
     detail::ResetSystem();
     detail::ResetCodePage();
+    detail::ResetWindowsDirectory();
     detail::ResetClock();
     detail::ResetFailureHook();
     detail::ResetMci();

@@ -15,5 +15,6 @@ void ResetGdi();
 void ResetTooltips();
 void ResetSystem();
 void ResetCodePage();
+void ResetWindowsDirectory();
 
 }  // namespace winsim::detail
