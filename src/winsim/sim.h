@@ -133,6 +133,5 @@ const std::vector<MciRecord>& MciRequests();
 // The helper library's areas have test controls of their own.
 #include "winsim/sim_profile.h"
 #include "winsim/sim_input.h"
-#include "winsim/sim_files.h"
 #include "winsim/sim_system.h"
 #include "winsim/sim_drawing.h"
