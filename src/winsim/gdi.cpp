@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "winsim/drawing_objects.h"
 #include "winsim/handles.h"
 #include "winsim/reset_parts.h"
 #include "winsim/sim.h"
@@ -51,15 +52,27 @@ void FitPixels(detail::Window& w) {
     w.pixelsHeight = height;
 }
 
-// The window a context draws into, with its buffer ready, and the rectangle it may draw in.
-detail::Window* Target(HDC dc, RECT* drawable) {
+// The pixels a context draws into: a memory context's bitmap, or a window's buffer made ready.
+struct Target {
+    COLORREF* pixels = nullptr;
+    int width = 0;
+    RECT drawable{};  // where it may draw
+    COLORREF& at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+bool TargetOf(HDC dc, Target* target) {
+    detail::Surface memory{};
+    if (detail::MemorySurface(dc, &memory)) {
+        *target = Target{memory.pixels, memory.width, RECT{0, 0, memory.width, memory.height}};
+        return true;
+    }
     auto found = contexts.find(dc);
-    if (found == contexts.end()) return nullptr;
+    if (found == contexts.end()) return false;
     detail::Window* w = detail::FindWindow(found->second.hwnd);
-    if (w == nullptr) return nullptr;
+    if (w == nullptr) return false;
     FitPixels(*w);
-    *drawable = Intersect(found->second.clip, Client(*w));
-    return w;
+    *target = Target{w->pixels.data(), w->pixelsWidth, Intersect(found->second.clip, Client(*w))};
+    return true;
 }
 
 bool Inside(const RECT& r, int x, int y) {
@@ -157,6 +170,8 @@ BOOL WINAPI EndPaint(HWND, const PAINTSTRUCT* paint) {
 }
 
 HDC WINAPI GetDC(HWND hwnd) {
+    // The screen's context serves to make compatible bitmaps and contexts; nothing draws on it.
+    if (hwnd == nullptr) return winsim::OpenContext(nullptr, RECT{0, 0, 0, 0});
     Window* w = FindWindow(hwnd);
     if (w == nullptr) return nullptr;
     return winsim::OpenContext(hwnd, winsim::Client(*w));
@@ -165,30 +180,33 @@ HDC WINAPI GetDC(HWND hwnd) {
 int WINAPI ReleaseDC(HWND, HDC dc) { return winsim::contexts.erase(dc) != 0 ? 1 : 0; }
 
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
-    RECT drawable{};
-    Window* w = winsim::Target(dc, &drawable);
+    winsim::Target target;
     COLORREF color = winsim::BrushColor(brush);
-    if (w == nullptr || rect == nullptr || color == winsim::invalidColor) return 0;
-    RECT area = winsim::Intersect(*rect, drawable);
+    if (!winsim::TargetOf(dc, &target) || rect == nullptr || color == winsim::invalidColor) {
+        return 0;
+    }
+    RECT area = winsim::Intersect(*rect, target.drawable);
     for (int y = area.top; y < area.bottom; ++y) {
-        std::fill_n(&w->pixels[y * w->pixelsWidth + area.left], area.right - area.left, color);
+        std::fill_n(&target.at(area.left, y), area.right - area.left, color);
     }
     return 1;
 }
 
 COLORREF WINAPI SetPixel(HDC dc, int x, int y, COLORREF color) {
-    RECT drawable{};
-    Window* w = winsim::Target(dc, &drawable);
-    if (w == nullptr || !winsim::Inside(drawable, x, y)) return winsim::invalidColor;
-    w->pixels[y * w->pixelsWidth + x] = color & 0xFFFFFF;
+    winsim::Target target;
+    if (!winsim::TargetOf(dc, &target) || !winsim::Inside(target.drawable, x, y)) {
+        return winsim::invalidColor;
+    }
+    target.at(x, y) = color & 0xFFFFFF;
     return color & 0xFFFFFF;
 }
 
 COLORREF WINAPI GetPixel(HDC dc, int x, int y) {
-    RECT drawable{};
-    Window* w = winsim::Target(dc, &drawable);
-    if (w == nullptr || !winsim::Inside(drawable, x, y)) return winsim::invalidColor;
-    return w->pixels[y * w->pixelsWidth + x];
+    winsim::Target target;
+    if (!winsim::TargetOf(dc, &target) || !winsim::Inside(target.drawable, x, y)) {
+        return winsim::invalidColor;
+    }
+    return target.at(x, y);
 }
 
 HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
@@ -202,7 +220,8 @@ BOOL WINAPI DeleteObject(HGDIOBJ object) {
     for (const auto& [index, stock] : winsim::systemBrushes) {
         if (stock == brush) return TRUE;  // stock objects survive being deleted
     }
-    return winsim::brushes.erase(brush) != 0;
+    if (winsim::brushes.erase(brush) != 0) return TRUE;
+    return winsim::detail::DeleteDrawingObject(object);
 }
 
 // The default scheme of the reference platform (Wine 8), which the conformance suite pins.

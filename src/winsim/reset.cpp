@@ -17,6 +17,10 @@ void Reset() {
     detail::ResetSystem();
     detail::ResetCodePage();
     detail::ResetWindowsDirectory();
+    detail::ResetRegistry();
+    detail::ResetSystemFacts();
+    detail::ResetShell();
+    detail::ResetDrawing();
     detail::ResetClock();
     detail::ResetFailureHook();
     detail::ResetMci();

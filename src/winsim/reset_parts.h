@@ -16,5 +16,9 @@ void ResetTooltips();
 void ResetSystem();
 void ResetCodePage();
 void ResetWindowsDirectory();
+void ResetRegistry();
+void ResetSystemFacts();
+void ResetShell();
+void ResetDrawing();
 
 }  // namespace winsim::detail
