@@ -149,6 +149,8 @@ void MakeValueUnreadable(HKEY root, const std::string& path, const std::string& 
     Ensure(root, path)->values[Folded(valueName.c_str())].unreadable = true;
 }
 
+int OpenRegistryKeys() { return static_cast<int>(openKeys.size()); }
+
 namespace detail {
 
 void ResetRegistry() {

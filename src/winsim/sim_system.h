@@ -18,6 +18,8 @@ void RefuseFullAccess(HKEY root, const std::string& path);
 // From now on, reading the data of that value fails with ERROR_ACCESS_DENIED; asking for its
 // type and size still works.
 void MakeValueUnreadable(HKEY root, const std::string& path, const std::string& valueName);
+// Key handles opened and not yet closed: a test that ends with any has leaked one.
+int OpenRegistryKeys();
 
 // ---- Local time and system facts -----------------------------------------------------------
 // Default: Tuesday 5 March 2024, 12:00:00.000. Each GetLocalTime takes the next of these times;
