@@ -5,6 +5,6 @@ void TCanvas::TextOut(int x, int y, const AnsiString& text) {
     HGDIOBJ old = SelectObject(dc_, font_.Handle());
     SetTextColor(dc_, font_.Color());
     SetBkMode(dc_, TRANSPARENT);
-    TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    ::TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
     SelectObject(dc_, old);
 }
