@@ -141,13 +141,14 @@ DWORD KeyNames(ProfileText& text, LPCSTR sectionName, LPSTR out, DWORD size) {
 // The change a write asks for; false when the file needs none.
 bool Change(ProfileText& text, const std::string& sectionName, LPCSTR keyName, LPCSTR value) {
     auto& sections = text.sections;
+    // An erase and a delete compare the names with their blanks.
     if (keyName == nullptr) {
-        auto erased = std::remove_if(sections.begin(), sections.end(), [&](const auto& section) {
+        auto found = std::find_if(sections.begin(), sections.end(), [&](const auto& section) {
             return detail::SameName(section.name, sectionName);
         });
-        bool changed = erased != sections.end();
-        sections.erase(erased, sections.end());
-        return changed;
+        if (found == sections.end()) return false;
+        sections.erase(found);
+        return true;
     }
     if (value == nullptr) {
         for (ProfileSection& section : sections) {

@@ -230,6 +230,26 @@ TEST(ProfileFiles, ANullValueDeletesTheKeyAndANullKeyTheSection) {
     EXPECT_EQ(file.List("Q"), "");
 }
 
+TEST(ProfileFiles, AnEraseOrADeleteTakesTheNameWithItsBlanksAndOneMatchOnly) {
+    Profile file("qlt_h5_erasenames.ini");
+    const std::string before = "[Q]\r\na=1\r\n[q]\r\na=2\r\n";
+    file.Put(before);
+    ASSERT_TRUE(file.Write("Q ", nullptr, nullptr));
+    ASSERT_TRUE(file.Write("Q", " a", nullptr));
+    EXPECT_EQ(file.Bytes(), before);
+    ASSERT_TRUE(file.Write("Q", nullptr, nullptr));
+    EXPECT_EQ(file.Bytes(), "[q]\r\na=2\r\n");
+}
+
+TEST(ProfileFiles, OfTwoSectionsOfOneNameOnlyTheFirstIsReadButADeleteReachesBoth) {
+    Profile file("qlt_h5_twice.ini");
+    file.Put("[Q]\r\na=1\r\n[Q]\r\nc=3\r\n");
+    EXPECT_EQ(file.Read("Q", "c"), "none");
+    EXPECT_EQ(file.List("Q"), std::string("a\0", 2));
+    ASSERT_TRUE(file.Write("Q", "c", nullptr));
+    EXPECT_EQ(file.Bytes(), "[Q]\r\na=1\r\n[Q]\r\n");
+}
+
 TEST(ProfileFiles, DeletingWhatIsNotThereSucceedsAndMakesNoFile) {
     Profile file("qlt_h5_nothing.ini");
     EXPECT_TRUE(file.Write("Q", "a", nullptr));
