@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -52,7 +53,9 @@ std::map<HFONT, LOGFONTA> fonts;
 std::map<HDC, Memory> memories;
 std::map<HICON, Icon> icons;
 HBITMAP stockBitmap = nullptr;  // the 1x1 monochrome bitmap of a fresh memory context
-HFONT stockFont = nullptr;      // the system font of a fresh context
+// Deleted while a context still held them: they go when the last context lets them go.
+std::set<HGDIOBJ> pendingDeletion;
+HFONT stockFont = nullptr;  // the system font of a fresh context
 
 struct Clipboard {
     bool open = false;
@@ -189,6 +192,18 @@ bool Deselected(HGDIOBJ object) {
     return true;
 }
 
+void Erase(HGDIOBJ object) {
+    bitmaps.erase(static_cast<HBITMAP>(object));
+    fonts.erase(static_cast<HFONT>(object));
+}
+
+// An object a context no longer holds, deleted meanwhile, goes now.
+void LetGo(HGDIOBJ object) {
+    if (pendingDeletion.count(object) == 0 || !Deselected(object)) return;
+    pendingDeletion.erase(object);
+    Erase(object);
+}
+
 }  // namespace
 
 int LiveDrawingObjects() {
@@ -215,9 +230,17 @@ bool MemorySurface(HDC dc, Surface* surface) {
 
 BOOL DeleteDrawingObject(HGDIOBJ object) {
     if (object == stockBitmap || object == stockFont) return TRUE;  // stock objects stay
-    if (!Deselected(object)) return FALSE;
-    if (bitmaps.erase(static_cast<HBITMAP>(object)) != 0) return TRUE;
-    return fonts.erase(static_cast<HFONT>(object)) != 0 ? TRUE : FALSE;
+    if (bitmaps.count(static_cast<HBITMAP>(object)) == 0 &&
+        fonts.count(static_cast<HFONT>(object)) == 0) {
+        return FALSE;
+    }
+    // As under Wine, an object still in a context is deleted once the context lets it go.
+    if (!Deselected(object)) {
+        pendingDeletion.insert(object);
+        return TRUE;
+    }
+    Erase(object);
+    return TRUE;
 }
 
 HICON NewIcon(int width, int height, COLORREF color) {
@@ -235,6 +258,7 @@ void ResetDrawing() {
     icons.clear();
     stockBitmap = nullptr;
     stockFont = nullptr;
+    pendingDeletion.clear();
     clipboard = Clipboard{};
 }
 
@@ -258,7 +282,10 @@ BOOL WINAPI DeleteDC(HDC dc) {
     winsim::Memory* memory = winsim::MemoryOf(dc);
     if (memory == nullptr) return FALSE;
     if (winsim::Bitmap* bitmap = winsim::BitmapOf(memory->bitmap)) bitmap->selectedIn = nullptr;
+    HGDIOBJ bitmap = memory->bitmap, font = memory->font;
     memories.erase(dc);
+    winsim::LetGo(bitmap);
+    winsim::LetGo(font);
     return TRUE;
 }
 
@@ -266,14 +293,18 @@ HGDIOBJ WINAPI SelectObject(HDC dc, HGDIOBJ object) {
     winsim::Memory* memory = winsim::MemoryOf(dc);
     if (memory == nullptr) return nullptr;
     if (fonts.count(static_cast<HFONT>(object)) != 0) {
-        return std::exchange(memory->font, static_cast<HFONT>(object));
+        HFONT old = std::exchange(memory->font, static_cast<HFONT>(object));
+        winsim::LetGo(old);
+        return old;
     }
     winsim::Bitmap* bitmap = winsim::BitmapOf(object);
     // A bitmap can be selected into one memory context at a time (the stock one into any).
     if (bitmap == nullptr || (bitmap->selectedIn != nullptr && !bitmap->stock)) return nullptr;
     if (winsim::Bitmap* old = winsim::BitmapOf(memory->bitmap)) old->selectedIn = nullptr;
     bitmap->selectedIn = dc;
-    return std::exchange(memory->bitmap, static_cast<HBITMAP>(object));
+    HBITMAP old = std::exchange(memory->bitmap, static_cast<HBITMAP>(object));
+    winsim::LetGo(old);
+    return old;
 }
 
 HBITMAP WINAPI CreateCompatibleBitmap(HDC dc, int width, int height) {
@@ -407,7 +438,8 @@ BOOL WINAPI DrawIconEx(HDC dc, int x, int y, HICON icon, int width, int height, 
 }
 
 BOOL WINAPI OpenClipboard(HWND) {
-    if (winsim::clipboard.open || winsim::clipboard.held) return FALSE;
+    // The one thread that has it open may open it again.
+    if (winsim::clipboard.held) return FALSE;
     winsim::clipboard.open = true;
     return TRUE;
 }

@@ -109,6 +109,7 @@ LSTATUS Open(HKEY key, LPCSTR subKey, REGSAM access, bool create, PHKEY result,
     if (!Locate(key, &where)) return ERROR_INVALID_HANDLE;
     Key* node = Walk(RootKey(where.root), where.path);
     if (node == nullptr) return ERROR_KEY_DELETED;
+    if (subKey != nullptr && subKey[0] == '\\') return ERROR_BAD_PATHNAME;
     bool created = false;
     for (const auto& name : Split(subKey)) {
         auto found = node->subkeys.find(name);

@@ -96,6 +96,20 @@ TEST(Bitmaps, BitBltCopiesPixels) {
     EXPECT_EQ(GetPixel(to.dc(), 3, 3), kWhite) << "outside the copied area";
 }
 
+TEST(Bitmaps, ABitmapDeletedWhileSelectedGoesWhenItIsDeselected) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 10, 10);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    EXPECT_TRUE(DeleteObject(bitmap));
+    BITMAP info{};
+    EXPECT_EQ(GetObjectA(bitmap, sizeof(info), &info), static_cast<int>(sizeof(info)));
+    SelectObject(dc, old);
+    EXPECT_EQ(GetObjectA(bitmap, sizeof(info), &info), 0);
+    DeleteDC(dc);
+}
+
 // Text drawn with the font's escapement: at 0 degrees it runs along the line from the point,
 // at 90 degrees upward from it.
 TEST(Text, EscapementTurnsTheTextCounterClockwise) {
@@ -186,6 +200,13 @@ TEST(Clipboard, ABitmapPutThereComesBackWithItsSize) {
     EXPECT_EQ(info.bmHeight, 32);
     EXPECT_TRUE(EmptyClipboard());
     EXPECT_TRUE(CloseClipboard());
+}
+
+TEST(Clipboard, TheThreadThatHasItOpenMayOpenItAgainAndOneCloseClosesIt) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_TRUE(OpenClipboard(nullptr));
+    EXPECT_TRUE(CloseClipboard());
+    EXPECT_FALSE(CloseClipboard());
 }
 
 TEST(Clipboard, NothingCanBeSetOrReadWhileItIsClosed) {

@@ -103,6 +103,13 @@ TEST_F(RegistryTest, CreatingOpensAnExistingKeyWhateverItsLetterCase) {
     for (HKEY key : {created, again, opened}) EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
 }
 
+// Which is why the registry object drops the backslash that marks a path from the root.
+TEST(Registry, ALeadingBackslashIsABadPathName) {
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "\\Software", 0, KEY_ALL_ACCESS, &key),
+              ERROR_BAD_PATHNAME);
+}
+
 TEST(Registry, TheLocalMachineKeysTheSystemRootRoutineOpensExist) {
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", 0,
