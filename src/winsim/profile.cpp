@@ -43,7 +43,6 @@ bool ReadOnly(const std::string& path) {
 // The new text goes to a file of its own that then takes the old one's place, so that a crash
 // in the middle leaves the old file or the new one, never a part of either.
 bool Store(const std::string& path, const ProfileText& text) {
-    if (ReadOnly(path)) return false;
     struct stat status {};
     mode_t mode = stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0644;
     std::string temporary = path + ".XXXXXX";
@@ -209,6 +208,9 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value,
     if (section == nullptr) return FALSE;
     std::string path = winsim::HostPath(fileName);
     winsim::detail::ProfileText text = winsim::Load(path);
+    // The file is opened for writing before anything else, so a read-only one refuses even a
+    // write that would change nothing.
+    if (winsim::ReadOnly(path)) return FALSE;
     if (!winsim::Change(text, section, key, value)) return TRUE;
     return winsim::Store(path, text) ? TRUE : FALSE;
 }

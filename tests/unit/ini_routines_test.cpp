@@ -183,7 +183,7 @@ TEST_F(IniRoutines, DeleteKeyTakesOneKeyAndReportsNothing) {
     EXPECT_EQ(Bytes(), "[Quillet]\r\nOption=Pos\r\n");
 }
 
-TEST_F(IniRoutines, AChangeToAReadOnlyFileRaisesAndLeavesTheFileAsItWas) {
+TEST_F(IniRoutines, AWriteToAReadOnlyFileRaisesAndLeavesTheFileAsItWas) {
     const std::string before = "[Quillet]\r\nButton=1\r\nOption=Pos\r\n";
     struct Case {
         const char* what;
@@ -194,6 +194,7 @@ TEST_F(IniRoutines, AChangeToAReadOnlyFileRaisesAndLeavesTheFileAsItWas) {
              Case{"integer", [] { IniWriteInteger("Quillet", "Left", -5, kFile); }},
              Case{"boolean", [] { IniWriteBool("Quillet", "Button", false, kFile); }},
              Case{"erase", [] { IniEraseSection("Quillet", kFile); }},
+             Case{"same value", [] { IniWriteBool("Quillet", "Button", true, kFile); }},
          }) {
         SetFileAttributesA(Path().c_str(), FILE_ATTRIBUTE_NORMAL);
         Put(before);
