@@ -22,6 +22,17 @@ TEST(SystemRoutines, UnknownShutDownWordsAreRefused) {
     }
 }
 
+// The platform keeps "SystemRoot" below "Windows NT", not below "Windows": the routine's
+// location holds no such value, and the levels it opens with full access all exist.
+TEST(SystemRoutines, SystemRootFallsBackWhereTheValueIsAbsent) {
+    HKEY key = nullptr;
+    ASSERT_EQ(
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows", 0, KEY_ALL_ACCESS, &key),
+        ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(GetSystemRoot(), "A:Windows");
+}
+
 class RegistryRoutines : public testing::Test {
   protected:
     void SetUp() override {
