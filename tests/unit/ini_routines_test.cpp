@@ -135,6 +135,11 @@ TEST_F(IniRoutines, SectionValuesLeaveOutEmptyValuesAndKeepFileOrder) {
     EXPECT_EQ(Lines(*IniReadSectionValues("quillet", kFile)),
               (std::vector<std::string>{"Option=Pos", "Button=1", "Left=-5"}));
     EXPECT_EQ(IniReadSectionValues("Missing", kFile)->Count(), 0);
+
+    // Two keys of one name, by letter case: both read the first one's value, and the second
+    // line takes the place of the first.
+    Put("[Quillet]\r\nkey=1\r\nKEY=2\r\n");
+    EXPECT_EQ(Lines(*IniReadSectionValues("Quillet", kFile)), (std::vector<std::string>{"KEY=1"}));
 }
 
 TEST_F(IniRoutines, KeysThatDifferInTheSecondByteOfACharacterStayApart) {
