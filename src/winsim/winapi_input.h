@@ -3,16 +3,12 @@
 #pragma once
 
 // Flags of mouse_event.
-#define MOUSEEVENTF_MOVE 0x0001
 #define MOUSEEVENTF_LEFTDOWN 0x0002
 #define MOUSEEVENTF_LEFTUP 0x0004
 #define MOUSEEVENTF_RIGHTDOWN 0x0008
 #define MOUSEEVENTF_RIGHTUP 0x0010
-#define MOUSEEVENTF_ABSOLUTE 0x8000
 
 // Virtual keys the tests name.
-#define VK_LBUTTON 0x01
-#define VK_RBUTTON 0x02
 #define VK_SHIFT 0x10
 #define VK_CAPITAL 0x14
 #define VK_NUMLOCK 0x90

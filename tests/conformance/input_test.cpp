@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
+#include "recorder.h"
 #include "win/win.h"
 
 namespace {
@@ -58,6 +60,36 @@ TEST(MouseEvents, ButtonFlagsHaveTheirDocumentedValues) {
     EXPECT_EQ(VK_CAPITAL, 0x14);
     EXPECT_EQ(VK_NUMLOCK, 0x90);
     EXPECT_EQ(VK_SHIFT, 0x10);
+}
+
+TEST(MouseEvents, AButtonEventGoesToTheWindowUnderThePointer) {
+    conformance::RecordedWindow window(RECT{200, 200, 300, 260}, WS_POPUP | WS_VISIBLE,
+                                       WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
+    std::vector<UINT> buttons;
+    conformance::SetHandler([&](HWND hwnd, UINT msg, WPARAM, LPARAM lParam, LRESULT*) {
+        if (hwnd == window.get() && (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP ||
+                                     msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP)) {
+            buttons.push_back(msg);
+            EXPECT_EQ(GET_X_LPARAM(lParam), 50);
+            EXPECT_EQ(GET_Y_LPARAM(lParam), 30);
+        }
+        return false;
+    });
+    SetCursorPos(250, 230);
+    conformance::Pump();
+
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+    conformance::Pump();
+
+    EXPECT_EQ(buttons,
+              (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP}));
+    POINT point{};
+    GetCursorPos(&point);
+    EXPECT_EQ(point.x, 250) << "button events do not move the pointer";
+    EXPECT_EQ(point.y, 230);
 }
 
 }  // namespace
