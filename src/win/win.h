@@ -7,11 +7,14 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+// <windows.h> must come before the headers that build on it.
+// clang-format off
 #include <windows.h>
 #include <windowsx.h>
 #include <commctrl.h>
 #include <mmsystem.h>
 #include <shellapi.h>
+// clang-format on
 #else
 #include "winsim/winapi.h"
 #endif

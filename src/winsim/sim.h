@@ -131,7 +131,7 @@ const std::vector<MciRecord>& MciRequests();
 }  // namespace winsim
 
 // The helper library's areas have test controls of their own.
-#include "winsim/sim_profile.h"
-#include "winsim/sim_input.h"
-#include "winsim/sim_system.h"
 #include "winsim/sim_drawing.h"
+#include "winsim/sim_input.h"
+#include "winsim/sim_profile.h"
+#include "winsim/sim_system.h"

@@ -527,8 +527,8 @@ MCIERROR WINAPI mciSendCommandA(MCIDEVICEID device, UINT msg, DWORD_PTR flags, D
 BOOL WINAPI mciGetErrorStringA(MCIERROR error, LPSTR text, UINT textSize);
 
 // The helper library's areas, one header each.
-#include "winsim/winapi_profile.h"
-#include "winsim/winapi_input.h"
-#include "winsim/winapi_files.h"
-#include "winsim/winapi_system.h"
 #include "winsim/winapi_drawing.h"
+#include "winsim/winapi_files.h"
+#include "winsim/winapi_input.h"
+#include "winsim/winapi_profile.h"
+#include "winsim/winapi_system.h"
