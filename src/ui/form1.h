@@ -40,6 +40,8 @@ class TForm1 : public TForm {
     TMenuItem* N4;
     TMenuItem* Mouse1;
 
+    // The window's handlers, in the order the layout knows them. Timer1Timer, FormClose and
+    // Caption1Click come with the placement modes and the settings file, and are bound then.
     void FormCreate(TObject* Sender);
     void Exit1Click(TObject* Sender);
     void Eject1Click(TObject* Sender);
