@@ -1,15 +1,6 @@
 #include "vcl/media_player.h"
 
-#include "vcl/wide_text.h"
-
 namespace {
-
-constexpr char kNotifyClass[] = "TMediaPlayerNotify";
-
-LRESULT CALLBACK NotifyWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    // The completion notice needs a window to go to, and nothing here waits for it.
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
 
 AnsiString ErrorText(MCIERROR error) {
     char text[256] = {};
@@ -24,7 +15,7 @@ TMediaPlayer::TMediaPlayer(TComponent* owner) : TComponent(owner) {}
 TMediaPlayer::~TMediaPlayer() {
     // The disc is left playing: only the device is given back.
     Close();
-    if (notifyWindow_ != nullptr) DestroyWindow(notifyWindow_);
+    DestroyHostWindow(notifyWindow_);
 }
 
 void TMediaPlayer::Open() {
@@ -174,17 +165,15 @@ void TMediaPlayer::GoTo(DWORD from, bool playing) {
 }
 
 HWND TMediaPlayer::NotifyWindow() {
-    if (notifyWindow_ != nullptr) return notifyWindow_;
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = NotifyWindowProc;
-    windowClass.hInstance = instance;
-    const WideText className = ToWide(kNotifyClass);
-    windowClass.lpszClassName = className.c_str();
-    // Fails harmlessly once the class is there from an earlier player.
-    RegisterClassExW(&windowClass);
-    notifyWindow_ = CreateWindowExW(0, className.c_str(), nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
-                                    nullptr, instance, nullptr);
+    if (notifyWindow_ == nullptr) {
+        TWindowParams params{};
+        params.className = "TMediaPlayerNotify";
+        params.style = WS_POPUP;
+        notifyWindow_ = CreateHostWindow(this, params);
+    }
     return notifyWindow_;
+}
+
+LRESULT TMediaPlayer::WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
 }

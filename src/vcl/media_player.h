@@ -8,6 +8,7 @@
 
 #include "vcl/classes.h"
 #include "vcl/sysutils.h"
+#include "vcl/window_host.h"
 #include "win/win.h"
 
 enum TMPDeviceTypes { dtAutoSelect, dtCDAudio };
@@ -33,7 +34,7 @@ class EMCIDeviceError : public Exception {
     using Exception::Exception;
 };
 
-class TMediaPlayer : public TComponent {
+class TMediaPlayer : public TComponent, private TWindowHost {
   public:
     explicit TMediaPlayer(TComponent* owner);
     // Closes a device that is still open, without stopping it first.
@@ -86,6 +87,8 @@ class TMediaPlayer : public TComponent {
     std::int32_t Position();
 
   private:
+    // The completion notice needs a window to go to, and nothing here waits for it.
+    LRESULT WindowMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void RequireOpen() const;
     bool Send(UINT msg, DWORD_PTR flags, void* parms);
     std::optional<DWORD> Status(DWORD item);
